@@ -1,0 +1,4 @@
+list(APPEND PLATFORM_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/Display.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FltkDisplay.cpp
+)

@@ -1,0 +1,11 @@
+list(APPEND PLATFORM_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/Bitmap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogUnits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DirListing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DriveMap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Format.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlobalMemory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PostedQueue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Window.cpp
+)
