@@ -1,2 +1,0 @@
-// Temporary: keeps the resource library non-empty until the real sources land.
-void InstallBrisolaResources() {}
