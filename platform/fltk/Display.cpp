@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
+#include <vector>
 
 #include "platform/fltk/FltkDisplay.h"
 #include "platform/framework/CWinApp.h"
@@ -73,13 +74,26 @@ std::unique_ptr<Display> CreateDisplay(bool headless)
     return std::make_unique<FltkDisplay>();
 }
 
-void RunModalLoop(const std::function<bool()>& done)
+namespace {
+std::vector<HWND>& ModalStack()
+{
+    static std::vector<HWND> stack;
+    return stack;
+}
+} // namespace
+
+int ModalDepth() { return static_cast<int>(ModalStack().size()); }
+HWND ModalDialog() { return ModalStack().empty() ? nullptr : ModalStack().back(); }
+
+void RunModalLoop(HWND dialog, const std::function<bool()>& done)
 {
     Display& display = TheDisplay();
+    ModalStack().push_back(dialog);
     while (!done()) {
         AfxDrainPostedMessages(false);
         if (done())
             break;
         display.WaitForEvents(50);
     }
+    ModalStack().pop_back();
 }

@@ -37,6 +37,11 @@ void InstallDisplay(std::unique_ptr<Display> display);
 // The one place that picks a backend: FLTK, or null when headless.
 std::unique_ptr<Display> CreateDisplay(bool headless);
 
-// Runs the modal loop of the framework until done() is true: events and
-// posted messages are handled, without the main dialog's pre-translation.
-void RunModalLoop(const std::function<bool()>& done);
+// Runs the modal loop of the framework for dialog (or a message box when
+// dialog is null) until done() is true: events and posted messages are
+// handled, without the main dialog's pre-translation.
+void RunModalLoop(HWND dialog, const std::function<bool()>& done);
+// Depth of the modal loops running now; 0 in the main loop.
+int ModalDepth();
+// The dialog of the innermost modal loop, or null (none, or a message box).
+HWND ModalDialog();

@@ -128,6 +128,8 @@ private:
     void OnNcDestroy();
 
     MSG m_currentMsg{};
+
+protected:
     // Cleared by the destructor: a handler may delete its own object.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

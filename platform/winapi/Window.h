@@ -60,6 +60,7 @@ struct HWND__ {
     int id = 0;
     RECT rect{0, 0, 0, 0};            // pixels, in the parent's client area
     HWND parent = nullptr;
+    HWND owner = nullptr;             // top-level windows: the window that owns it
     std::vector<HWND> children;       // in template order (z-order, tab order)
     bool enabled = true;
     bool visible = false;

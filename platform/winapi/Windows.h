@@ -8,3 +8,4 @@
 #include "platform/winapi/PostedQueue.h"
 #include "platform/winapi/WinTypes.h"
 #include "platform/winapi/Window.h"
+#include "platform/winapi/DialogKeys.h"

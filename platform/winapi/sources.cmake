@@ -1,5 +1,6 @@
 list(APPEND PLATFORM_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Bitmap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogKeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogUnits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DirListing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DriveMap.cpp
