@@ -1,0 +1,3 @@
+#include "app/BrowserApp.h"
+
+int main(int argc, char** argv) { return BrisolaMain(argc, argv); }
