@@ -205,7 +205,7 @@ void WaveAudioDevice::Render(float* out, size_t frames)
         done = frames;
         s.silentAfterEnd += silent;
         if (s.silentAfterEnd >= s.tailFrames) {
-            s.startFrame = s.PositionFrames();
+            s.startFrame = s.failed ? s.PositionFrames() : s.decoder.Frames();
             s.handedOut = 0;
             s.playing = false;
             s.mode = s.failed ? Mode::NotReady : Mode::Stopped;

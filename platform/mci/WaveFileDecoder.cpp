@@ -80,8 +80,10 @@ WaveFileDecoder::OpenResult WaveFileDecoder::Open(const std::string& posixPath)
     m_channels = info.channels;
     m_frames = info.frames;
 
+    // One channel is mono wherever its mask places it (WAVE_FORMAT_EXTENSIBLE
+    // writes front centre): it belongs on both sides at full level.
     std::vector<int> map(static_cast<size_t>(m_channels));
-    if (sf_command(snd, SFC_GET_CHANNEL_MAP_INFO, map.data(), static_cast<int>(map.size() * sizeof(int))) == SF_TRUE) {
+    if (m_channels > 1 && sf_command(snd, SFC_GET_CHANNEL_MAP_INFO, map.data(), static_cast<int>(map.size() * sizeof(int))) == SF_TRUE) {
         for (int p : map)
             m_layout.push_back(FromSndfile(p));
     } else {
