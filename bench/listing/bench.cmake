@@ -1,0 +1,3 @@
+add_executable(bench_listing ${CMAKE_CURRENT_LIST_DIR}/ListingBench.cpp)
+target_link_libraries(bench_listing PRIVATE brisola_browser brisola_platform)
+add_dependencies(benchmarks bench_listing)
