@@ -1,0 +1,3 @@
+add_executable(bench_keys ${CMAKE_CURRENT_LIST_DIR}/KeyHoldBench.cpp)
+target_link_libraries(bench_keys PRIVATE brisola_app)
+add_dependencies(benchmarks bench_keys)
