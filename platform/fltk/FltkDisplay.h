@@ -1,4 +1,7 @@
-// The FLTK display: real windows on the X server.
+// The FLTK display: real windows on the X server. Every event on a dialog's
+// window is first turned into the old system's message and offered to the
+// framework (the main loop's pre-translation, or the dialog keys of the
+// running modal dialog); FLTK handles only what nobody consumed. UI thread.
 #pragma once
 
 #include <memory>
@@ -15,7 +18,13 @@ public:
     void WaitForEvents(int timeoutMs) override;
     int MessageBox(HWND owner, const CString& caption, const CString& text, UINT type) override;
 
-private:
+    // Whether the X server agreed to report a held key as repeated presses
+    // and one release (known after Open).
+    bool DetectableAutoRepeat() const;
+
+    // Opaque; defined in the .cpp (FLTK's C callbacks reach it).
     struct State;
+
+private:
     std::unique_ptr<State> m;
 };
