@@ -54,6 +54,8 @@ size_t RateConverter::Get(float* out, size_t maxFrames)
     size_t made = 0;
     if (m_inRateHz == m_outRateHz) {
         made = std::min<size_t>(maxFrames, m_input.size() / ch);
+        if (made == 0)
+            return 0;
         std::memcpy(out, m_input.data(), made * ch * sizeof(float));
         m_input.erase(m_input.begin(), m_input.begin() + static_cast<long>(made * ch));
         m_inputBase += made;
