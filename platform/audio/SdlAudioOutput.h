@@ -1,6 +1,10 @@
 // The system's audio output through SDL2 (PipeWire, PulseAudio, ALSA, ...).
-// SDL's audio subsystem is started by Open and stopped by Close, so nothing
-// of SDL runs while no sample is open, and only audio is ever initialised.
+// Only SDL's audio subsystem is ever started, on the first Open.
+//
+// Every selection of a sample opens and closes the waveaudio device once,
+// and closing an SDL device waits out its thread (about 20 ms). So Close
+// only detaches the source and keeps the device, paused, for the next Open
+// with the same settings; one device at most is kept.
 #pragma once
 
 #include <memory>
