@@ -1,4 +1,5 @@
 #include "res/BrisolaResources.h"
+#include "res/resource.h"
 
 #include "platform/winapi/Resources.h"
 #include "res/Bitmaps.h"
@@ -7,6 +8,6 @@
 void InstallBrisolaResources()
 {
     static const ResourceTable table = {kDialogTemplates, kDialogTemplateCount,
-                                        kBitmapResources, kBitmapResourceCount};
+                                        kBitmapResources, kBitmapResourceCount, IDR_MAINFRAME};
     RegisterResources(&table);
 }

@@ -11,15 +11,14 @@
 #include "platform/winapi/DialogKeys.h"
 #include "platform/winapi/DialogUnits.h"
 #include "platform/winapi/PostedQueue.h"
+#include "platform/winapi/Resources.h"
 
 // FltkSupport.h includes no X11 headers into this file: X11's Display type
 // would clash with ours.
 bool OpenXDisplay(std::string* error, bool* detectableRepeat);
 void ActivateDialogsWhenMapped();
+void FitDialogFont();
 
-namespace {
-constexpr int kMainIconId = 128;   // IDR_MAINFRAME
-} // namespace
 
 struct FltkDisplay::State {
     std::string error;
@@ -121,10 +120,11 @@ bool FltkDisplay::Open()
     Fl::screen_dpi(hdpi, vdpi, 0);
     if (hdpi > 0)
         SetScreenDpi(hdpi);
+    FitDialogFont();
     Fl::event_dispatch(DispatchTrampoline);
     ActivateDialogsWhenMapped();
     SetPostedMessageWakeup([] { Fl::awake(); });
-    m->icon = LoadBitmapResource(kMainIconId);
+    m->icon = LoadBitmapResource(MainIconId());
     if (m->icon)
         m->iconImage = std::make_unique<Fl_RGB_Image>(m->icon->rgb.data(), m->icon->width, m->icon->height, 3);
     return true;

@@ -172,3 +172,19 @@ void ActivateDialogsWhenMapped()
         Fl::add_system_handler(OnSystemEvent, nullptr);
     }
 }
+
+// The largest Helvetica whose average letter is no wider than the dialog
+// font's, measured as the old system measured it: over A-Z and a-z.
+void FitDialogFont()
+{
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const double widest = DialogFontAverageWidth();
+    int best = 6;
+    for (int size = 6; size <= 4 * DialogFontPixels(); ++size) {
+        fl_font(FL_HELVETICA, size);
+        if (fl_width(kLetters) / 52.0 > widest)
+            break;
+        best = size;
+    }
+    SetDialogFontPixels(best);
+}

@@ -4,6 +4,7 @@
 
 namespace {
 double g_dpi = 96.0;
+int g_fontPixels = 0;   // 0: from the point size
 constexpr int kSystemWidthAt96Dpi = 8;
 constexpr int kSystemHeightAt96Dpi = 16;
 constexpr int kDialogFontWidthAt96Dpi = 6;
@@ -31,4 +32,11 @@ LONG GetDialogBaseUnits()
 int DialogXToPixels(int dlu) { return (dlu * Scale(kDialogFontWidthAt96Dpi) + 2) / 4; }
 int DialogYToPixels(int dlu) { return (dlu * Scale(kDialogFontHeightAt96Dpi) + 4) / 8; }
 
-int DialogFontPixels() { return static_cast<int>(std::lround(kDialogFontPointSize * g_dpi / 72.0)); }
+int DialogFontPixels()
+{
+    return g_fontPixels > 0 ? g_fontPixels : static_cast<int>(std::lround(kDialogFontPointSize * g_dpi / 72.0));
+}
+
+void SetDialogFontPixels(int pixels) { g_fontPixels = pixels; }
+
+int DialogFontAverageWidth() { return Scale(kDialogFontWidthAt96Dpi); }

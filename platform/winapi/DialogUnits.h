@@ -17,3 +17,8 @@ int DialogXToPixels(int dlu);
 int DialogYToPixels(int dlu);
 // The dialog font's size in pixels, for the display layer.
 int DialogFontPixels();
+// The display layer picks the size of its font whose average character is
+// no wider than the dialog font's (DialogFontAverageWidth), so that texts
+// fit the rectangles the templates give them.
+void SetDialogFontPixels(int pixels);
+int DialogFontAverageWidth();

@@ -25,3 +25,5 @@ const BitmapResource* FindBitmapResource(int id)
             return &g_table->bitmaps[i];
     return nullptr;
 }
+
+int MainIconId() { return g_table ? g_table->mainIconId : 0; }

@@ -38,6 +38,7 @@ struct ResourceTable {
     int dialogCount;
     const BitmapResource* bitmaps;   // icons are stored as bitmaps too
     int bitmapCount;
+    int mainIconId;                  // the application's icon, among the bitmaps
 };
 
 // Replaces the registered table (the table must outlive its use).
@@ -46,3 +47,5 @@ void RegisterResources(const ResourceTable* table);
 const DialogTemplate* FindDialogTemplate(int id);
 // nullptr when there is no such bitmap.
 const BitmapResource* FindBitmapResource(int id);
+// The application's icon (the windows' icon), or 0.
+int MainIconId();
