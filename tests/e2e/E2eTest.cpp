@@ -18,6 +18,9 @@
 
 #include "support/TempTree.h"
 
+#ifndef E2E_REFERENCE_DIR
+#error "E2E_REFERENCE_DIR must name the folder of the reference screenshots"
+#endif
 #ifndef E2E_HOST
 #error "E2E_HOST must name the test host executable"
 #endif
@@ -243,4 +246,29 @@ TEST_F(E2eTest, ARealSoundIsWrittenToTheAudioDevice)
     ASSERT_FALSE(peak.empty()) << "no sound written";
     double amplitude = std::stod(peak.substr(peak.find(':') + 1));
     EXPECT_GT(amplitude, 0.05) << "the recorded output is silence";
+}
+
+// A control that moved, vanished or changed its look shows up as pixels
+// that differ from the reference. BRISOLA_UPDATE_REFERENCE=1 writes a new one.
+TEST_F(E2eTest, TheWindowLooksLikeItsReferenceScreenshot)
+{
+    if (Shell("command -v compare import >/dev/null && echo ok") != "ok")
+        GTEST_SKIP() << "needs imagemagick";
+    Start(tree.Root());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));   // let it draw
+    const std::string shot = tree.Path("shot.png");
+    const std::string reference = std::string(E2E_REFERENCE_DIR) + "/main-window.png";
+    Shell("import -window " + window + " " + shot);
+    if (std::getenv("BRISOLA_UPDATE_REFERENCE")) {
+        Shell("cp " + shot + " " + reference);
+        GTEST_SKIP() << "reference written to " << reference;
+    }
+    ASSERT_EQ(access(reference.c_str(), R_OK), 0) << "no reference screenshot";
+    EXPECT_EQ(Shell("identify -format %wx%h " + shot), "474x284");
+    // Differing pixels, allowing for small shifts in colour from font smoothing.
+    std::string differing = Shell("compare -metric AE -fuzz 15% " + shot + " " + reference + " null: 2>&1");
+    const double kMaxDifferingPixels = 474 * 284 * 0.005;
+    EXPECT_LT(std::stod(differing), kMaxDifferingPixels) << differing << " pixels differ from " << reference;
+    Key("x");
+    EXPECT_EQ(WaitExit(), 0);
 }

@@ -13,6 +13,7 @@
 #include "platform/winapi/DialogUnits.h"
 #include "platform/winapi/DriveMap.h"
 #include "platform/winapi/PostedQueue.h"
+#include "platform/winapi/Resources.h"
 #include "res/BrisolaResources.h"
 #include "res/resource.h"
 #include "sample/WaveSample.h"
@@ -144,6 +145,35 @@ TEST_F(BrowserDlgTest, StartsAtTheRootWithEmptyValuesAndTheExitButtonFocused)
     EXPECT_EQ(Looks(), "spc");
     EXPECT_TRUE(mci.sent.empty());
     EXPECT_EQ(dlg->m_hWnd->children.size(), 23u);
+}
+
+TEST_F(BrowserDlgTest, EveryControlStandsAtItsTemplateRectangle)
+{
+    const DialogTemplate* t = FindDialogTemplate(IDD_MAIN);
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(static_cast<int>(dlg->m_hWnd->children.size()), t->itemCount);
+    EXPECT_EQ(dlg->m_hWnd->rect.right - dlg->m_hWnd->rect.left, 474);   // 316 dialog units
+    EXPECT_EQ(dlg->m_hWnd->rect.bottom - dlg->m_hWnd->rect.top, 284);   // 175 dialog units
+    for (int i = 0; i < t->itemCount; ++i) {
+        const DialogItemTemplate& it = t->items[i];
+        HWND c = dlg->m_hWnd->children[static_cast<size_t>(i)];
+        SCOPED_TRACE("control " + std::to_string(i + 1) + " id " + std::to_string(it.id));
+        EXPECT_EQ(c->id, it.id);
+        EXPECT_EQ(c->className, it.className);
+        EXPECT_EQ(c->style, it.style);
+        EXPECT_EQ(c->rect.left, DialogXToPixels(it.x));
+        EXPECT_EQ(c->rect.top, DialogYToPixels(it.y));
+        const bool bitmap = (it.style & BS_TYPEMASK) == BS_OWNERDRAW && c->className == "button";
+        if (!bitmap) {   // bitmap buttons take their image's size
+            EXPECT_EQ(c->rect.right - c->rect.left, DialogXToPixels(it.cx));
+            EXPECT_EQ(c->rect.bottom - c->rect.top, DialogYToPixels(it.cy));
+        }
+        const bool exchanged = it.id == IDC_PATH || it.id == IDC_SAMPLE_NAME || it.id == IDC_RESOLUTION ||
+                               it.id == IDC_FREQUENCY || it.id == IDC_LENGTH;
+        if (!exchanged) {
+            EXPECT_EQ(c->text, it.caption ? it.caption : "");
+        }
+    }
 }
 
 TEST_F(BrowserDlgTest, TheBaseUnitChoosesTheBitmapSet)
