@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -269,6 +270,42 @@ TEST_F(E2eTest, TheWindowLooksLikeItsReferenceScreenshot)
     std::string differing = Shell("compare -metric AE -fuzz 15% " + shot + " " + reference + " null: 2>&1");
     const double kMaxDifferingPixels = 474 * 284 * 0.005;
     EXPECT_LT(std::stod(differing), kMaxDifferingPixels) << differing << " pixels differ from " << reference;
+    Key("x");
+    EXPECT_EQ(WaitExit(), 0);
+}
+
+// The X server's own auto-repeat: a held Down moves the selection on every
+// repeat and probes only the file where it comes to rest.
+TEST_F(E2eTest, HoldingDownProbesOnlyTheFileWhereTheSelectionRests)
+{
+    TempTree many;
+    for (int i = 0; i < 300; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "f%03d.wav", i);
+        many.WriteFile(name, CanonicalWav(44100, 16, 1, 4));
+    }
+    Start(many.Root());
+    int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    inotify_add_watch(watch, many.Root().c_str(), IN_OPEN);
+    Shell("xdotool keydown Down; sleep 1.5; xdotool keyup Down");
+    ASSERT_TRUE(WaitFor([&] { return Get("name").rfind("f", 0) == 0; })) << "no file selected";
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    int fileOpens = 0;
+    alignas(inotify_event) char buf[1 << 16];
+    for (ssize_t n; (n = read(watch, buf, sizeof buf)) > 0;) {
+        for (char* p = buf; p < buf + n;) {
+            auto* e = reinterpret_cast<inotify_event*>(p);
+            if ((e->mask & IN_OPEN) && !(e->mask & IN_ISDIR))
+                ++fileOpens;
+            p += sizeof(inotify_event) + e->len;
+        }
+    }
+    close(watch);
+    const int rest = std::stoi(Get("cursel"));
+    EXPECT_GT(rest, 5) << "the key did not repeat";
+    EXPECT_EQ(Get("selected"), Get("name"));
+    EXPECT_EQ(fileOpens, 1) << "files opened while Down was held";
     Key("x");
     EXPECT_EQ(WaitExit(), 0);
 }
