@@ -32,7 +32,8 @@ public:
     // UI thread. Opens the output, paused, to pull from source. On failure
     // returns false and says why in *reason.
     virtual bool Open(AudioSource* source, std::string* reason) = 0;
-    // UI thread. Stops pulling and frees the device; safe to call twice.
+    // UI thread. Stops pulling from the source (a backend may keep its
+    // device for the next Open); safe to call twice.
     virtual void Close() {}
     // UI thread. A paused output does not pull; it plays silence.
     virtual void SetPaused(bool paused) { (void)paused; }
