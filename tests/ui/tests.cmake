@@ -1,3 +1,3 @@
 brisola_unit_test(ui_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/BrowserDlgTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/BrowserDlgTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DialogTest.cpp
   LIBS brisola_app)
