@@ -11,21 +11,6 @@
 #include "platform/winapi/Bitmap.h"
 #include "platform/winapi/DialogUnits.h"
 
-MnemonicText ParseMnemonic(const std::string& caption)
-{
-    MnemonicText t;
-    t.shown.reserve(caption.size());
-    for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-            if (caption[i] != '&' && t.underline < 0)
-                t.underline = static_cast<int>(t.shown.size());
-        }
-        t.shown += caption[i];
-    }
-    return t;
-}
-
 void UseDialogFont() { fl_font(FL_HELVETICA, DialogFontPixels()); }
 
 int TextWidth(const std::string& text)

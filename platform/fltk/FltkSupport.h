@@ -2,19 +2,13 @@
 // platform/fltk: only its .cpp files include this. UI thread.
 #pragma once
 
+#include "platform/winapi/DialogKeys.h"
+
 #include <string>
 
 #include <FL/Fl_Window.H>
 
 struct Bitmap;
-
-// A caption with its "&" marks taken out: "E&xit" shows "Exit" with the x
-// underlined; "&&" shows one "&".
-struct MnemonicText {
-    std::string shown;
-    int underline = -1;   // byte index into shown, or -1
-};
-MnemonicText ParseMnemonic(const std::string& caption);
 
 // Selects the dialog font (FL_HELVETICA at the dialog font's pixel size).
 void UseDialogFont();

@@ -37,12 +37,8 @@ BOOL CDialog::CreateFromTemplate(HWND owner)
     if (!*alive || !IsWindow(dialog))
         return FALSE;
     if (focusDefault) {
-        for (HWND c : dialog->children) {
-            if ((c->style & WS_TABSTOP) && c->visible && c->enabled) {
-                SetFocus(c);
-                break;
-            }
-        }
+        if (HWND first = FirstTabStop(dialog))
+            SetFocus(first);
     }
     return TRUE;
 }

@@ -65,8 +65,6 @@ void MciDeviceTable::CloseAll()
 
 MCIERROR MciDeviceTable::Execute(const MciCommand& command, LPSTR returnString, UINT returnLength, HWND callback)
 {
-    if (returnString && returnLength > 0)
-        returnString[0] = '\0';
     if (command.verb == MciCommand::Verb::Open)
         return Open(command);
 

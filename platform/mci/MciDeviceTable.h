@@ -15,6 +15,7 @@ class MciDeviceTable {
 public:
     static MciDeviceTable& Instance();
 
+    // returnString arrives emptied by the dispatcher.
     MCIERROR Execute(const MciCommand& command, LPSTR returnString, UINT returnLength, HWND callback);
     // Closes every device (tests, shutdown).
     void CloseAll();

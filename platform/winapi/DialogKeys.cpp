@@ -33,18 +33,33 @@ HWND DefaultButton(HWND dialog)
 
 } // namespace
 
+MnemonicText ParseMnemonic(const std::string& caption)
+{
+    MnemonicText t;
+    t.shown.reserve(caption.size());
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != '&' && t.underline < 0)
+                t.underline = static_cast<int>(t.shown.size());
+        }
+        t.shown += caption[i];
+    }
+    return t;
+}
+
 char MnemonicOf(const char* caption)
 {
-    for (const char* p = caption; p && *p; ++p) {
-        if (*p == '&') {
-            if (p[1] == '&') {
-                ++p;
-                continue;
-            }
-            return static_cast<char>(std::tolower(static_cast<unsigned char>(p[1])));
-        }
-    }
-    return 0;
+    MnemonicText t = ParseMnemonic(caption ? caption : "");
+    if (t.underline < 0)
+        return 0;
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(t.shown[static_cast<size_t>(t.underline)])));
+}
+
+HWND FirstTabStop(HWND dialog)
+{
+    std::vector<HWND> stops = TabStops(dialog);
+    return stops.empty() ? nullptr : stops.front();
 }
 
 BOOL IsDialogMessageA(HWND dialog, MSG* msg)

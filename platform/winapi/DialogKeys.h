@@ -4,9 +4,20 @@
 // marked by "&" in a caption presses that button. UI thread.
 #pragma once
 
+#include <string>
+
 #include "platform/winapi/WinTypes.h"
 
 // Handles msg for dialog when it is one of these keys; TRUE when it did.
 BOOL IsDialogMessageA(HWND dialog, MSG* msg);
-// The letter marked by "&" in a caption ("E&xit" -> 'x'), or 0.
+// A caption with its "&" marks taken out: "E&xit" shows "Exit" with the x
+// marked; "&&" shows one "&".
+struct MnemonicText {
+    std::string shown;
+    int underline = -1;   // byte index into shown, or -1
+};
+MnemonicText ParseMnemonic(const std::string& caption);
+// The letter marked by "&" in a caption ("E&xit" -> 'x'), lower case, or 0.
 char MnemonicOf(const char* caption);
+// The first visible, enabled control with WS_TABSTOP, or null.
+HWND FirstTabStop(HWND dialog);
