@@ -20,17 +20,6 @@ std::string DirEntry::DisplayText() const
     return name;
 }
 
-std::string DirEntry::DecodedText() const
-{
-    switch (kind) {
-    case kDrive: return name + ":";
-    case kParent: return "..\\";
-    case kDirectory: return name + "\\";
-    case kFile: break;
-    }
-    return name;
-}
-
 namespace {
 
 inline unsigned char Fold(unsigned char c) { return static_cast<unsigned char>(std::tolower(c)); }

@@ -14,8 +14,6 @@ struct DirEntry {
 
     // What the list shows: "[-c-]", "[..]", "[name]", "name".
     std::string DisplayText() const;
-    // What DlgDirSelectExA gives back: "c:", "..\", "name\", "name".
-    std::string DecodedText() const;
 };
 
 // One LB_DIR pass. attrs: DDL_DRIVES adds every drive, DDL_DIRECTORY the

@@ -51,8 +51,12 @@ ListBoxItem ItemFor(const DirEntry& e)
 {
     ListBoxItem item;
     item.text = e.DisplayText();
-    item.decoded = e.DecodedText();
-    item.isDirOrDrive = e.kind != DirEntry::kFile;
+    switch (e.kind) {
+    case DirEntry::kDrive: item.kind = ListBoxItem::kDrive; break;
+    case DirEntry::kParent: item.kind = ListBoxItem::kParent; break;
+    case DirEntry::kDirectory: item.kind = ListBoxItem::kDirectory; break;
+    case DirEntry::kFile: item.kind = ListBoxItem::kFile; break;
+    }
     return item;
 }
 
@@ -107,7 +111,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case LB_ADDSTRING: {
         ListBoxItem item;
-        item.text = item.decoded = reinterpret_cast<const char*>(lParam);
+        item.text = reinterpret_cast<const char*>(lParam);
         std::vector<ListBoxItem> one;
         one.push_back(std::move(item));
         AddItems(hwnd, std::move(one));
@@ -153,6 +157,19 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 } // namespace
+
+// Cut back out of the shown text, so that an item keeps one string.
+std::string ListBoxItem::Decoded() const
+{
+    switch (kind) {
+    case kDrive: return text.substr(2, 1) + ":";                     // "[-c-]"
+    case kParent: return "..\\";
+    case kDirectory: return text.substr(1, text.size() - 2) + "\\";  // "[name]"
+    case kString:
+    case kFile: break;
+    }
+    return text;
+}
 
 void ListBoxModel::EnsureVisible(int index)
 {
@@ -328,10 +345,14 @@ BOOL DlgDirSelectExA(HWND dialog, LPSTR buffer, int count, int idList)
     if (m.cursel < 0 || m.cursel >= static_cast<int>(m.items.size()))
         return FALSE;
     const ListBoxItem& item = m.items[m.cursel];
-    size_t n = std::min(static_cast<size_t>(count - 1), item.decoded.size());
-    std::memcpy(buffer, item.decoded.data(), n);
+    const std::string decoded = item.Decoded();
+    size_t n = std::min(static_cast<size_t>(count - 1), decoded.size());
+    std::memcpy(buffer, decoded.data(), n);
     buffer[n] = '\0';
-    return item.isDirOrDrive ? TRUE : FALSE;
+    return item.kind == ListBoxItem::kDrive || item.kind == ListBoxItem::kParent ||
+                   item.kind == ListBoxItem::kDirectory
+               ? TRUE
+               : FALSE;
 }
 
 void NotifyParent(HWND control, UINT code)

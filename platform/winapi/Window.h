@@ -40,9 +40,12 @@ public:
 };
 
 struct ListBoxItem {
-    std::string text;       // as shown
-    std::string decoded;    // as DlgDirSelectExA gives it back
-    bool isDirOrDrive = false;
+    enum Kind : unsigned char { kString, kDrive, kParent, kDirectory, kFile };
+    std::string text;       // as shown: "[-c-]", "[..]", "[name]", "name"
+    Kind kind = kString;
+
+    // As DlgDirSelectExA gives it back: "c:", "..\", "name\", "name".
+    std::string Decoded() const;
 };
 
 struct ListBoxModel {
