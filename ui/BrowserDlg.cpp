@@ -161,17 +161,20 @@ void CBrowserDlg::OnDblclkFileList()
     UpdateData(FALSE);
 }
 
+void CBrowserDlg::SetLooks(BOOL stop, BOOL play, BOOL cont)
+{
+    SetLook(m_btnStop, stop);
+    SetLook(m_btnPlay, play);
+    SetLook(m_btnContinue, cont);
+}
+
 void CBrowserDlg::OnPlay()
 {
     if (m_pSample) {
         m_pSample->PlayFromStart(this);
-        SetLook(m_btnStop, FALSE);
-        SetLook(m_btnPlay, TRUE);
-        SetLook(m_btnContinue, FALSE);
+        SetLooks(FALSE, TRUE, FALSE);
     } else {
-        SetLook(m_btnStop, TRUE);
-        SetLook(m_btnPlay, FALSE);
-        SetLook(m_btnContinue, FALSE);
+        SetLooks(TRUE, FALSE, FALSE);
     }
 }
 
@@ -179,13 +182,9 @@ void CBrowserDlg::OnContinue()
 {
     if (m_pSample) {
         m_pSample->PauseOrContinue(this);
-        SetLook(m_btnStop, FALSE);
-        SetLook(m_btnPlay, TRUE);
-        SetLook(m_btnContinue, m_pSample->m_bPlaying ? FALSE : TRUE);
+        SetLooks(FALSE, TRUE, m_pSample->m_bPlaying ? FALSE : TRUE);
     } else {
-        SetLook(m_btnStop, TRUE);
-        SetLook(m_btnPlay, FALSE);
-        SetLook(m_btnContinue, FALSE);
+        SetLooks(TRUE, FALSE, FALSE);
     }
 }
 

@@ -54,6 +54,8 @@ public:
 private:
     CString DecodeSelection();
     void SetLook(CButton& button, BOOL pushed);
+    // Stop, Play, Continue, set in that order.
+    void SetLooks(BOOL stop, BOOL play, BOOL cont);
     void ReleasePlayAndContinue();
     void DropSample();
     void MoveSelection(UINT vk);
