@@ -75,6 +75,9 @@ std::unique_ptr<Display> CreateDisplay(bool headless)
 }
 
 namespace {
+// How long a loop sleeps when neither an event nor a post wakes it.
+constexpr int kPumpWaitMs = 50;
+
 std::vector<HWND>& ModalStack()
 {
     static std::vector<HWND> stack;
@@ -85,15 +88,20 @@ std::vector<HWND>& ModalStack()
 int ModalDepth() { return static_cast<int>(ModalStack().size()); }
 HWND ModalDialog() { return ModalStack().empty() ? nullptr : ModalStack().back(); }
 
-void RunModalLoop(HWND dialog, const std::function<bool()>& done)
+void PumpUntil(bool preTranslate, const std::function<bool()>& done)
 {
     Display& display = TheDisplay();
-    ModalStack().push_back(dialog);
     while (!done()) {
-        AfxDrainPostedMessages(false);
+        AfxDrainPostedMessages(preTranslate);
         if (done())
             break;
-        display.WaitForEvents(50);
+        display.WaitForEvents(kPumpWaitMs);
     }
+}
+
+void RunModalLoop(HWND dialog, const std::function<bool()>& done)
+{
+    ModalStack().push_back(dialog);
+    PumpUntil(false, done);
     ModalStack().pop_back();
 }

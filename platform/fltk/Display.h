@@ -37,6 +37,9 @@ void InstallDisplay(std::unique_ptr<Display> display);
 // The one place that picks a backend: FLTK, or null when headless.
 std::unique_ptr<Display> CreateDisplay(bool headless);
 
+// The loop of every loop: handles events and posted messages (each first
+// offered to AfxPreTranslateMessage when preTranslate) until done() is true.
+void PumpUntil(bool preTranslate, const std::function<bool()>& done);
 // Runs the modal loop of the framework for dialog (or a message box when
 // dialog is null) until done() is true: events and posted messages are
 // handled, without the main dialog's pre-translation.

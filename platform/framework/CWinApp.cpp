@@ -56,13 +56,7 @@ void AfxDrainPostedMessages(bool preTranslate)
 
 int CWinApp::Run()
 {
-    Display& display = TheDisplay();
-    for (;;) {
-        AfxDrainPostedMessages(true);
-        if (QuitRequested())
-            break;
-        display.WaitForEvents();
-    }
+    PumpUntil(true, [] { return QuitRequested(); });
     return ExitInstance();
 }
 
