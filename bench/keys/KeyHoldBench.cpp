@@ -2,13 +2,13 @@
 // auto-repeat (25 repeats a second, then one key-up) through the main
 // dialog's key filter. Counts the files opened (inotify, from outside the
 // program's code) and times a key-up until the info texts are set.
-#include <sys/inotify.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +18,7 @@
 #include "platform/winapi/DriveMap.h"
 #include "platform/winapi/PostedQueue.h"
 #include "res/BrisolaResources.h"
+#include "support/FileOpenWatch.h"
 #include "res/resource.h"
 #include "ui/BrowserDlg.h"
 
@@ -34,28 +35,13 @@ void Send(HWND hwnd, UINT message, UINT vk)
     AfxPreTranslateMessage(&m);
 }
 
-int CountFileOpens(int fd)
-{
-    int opens = 0;
-    alignas(inotify_event) char buf[1 << 16];
-    for (;;) {
-        ssize_t n = read(fd, buf, sizeof buf);
-        if (n <= 0)
-            break;
-        for (char* p = buf; p < buf + n;) {
-            auto* e = reinterpret_cast<inotify_event*>(p);
-            if ((e->mask & IN_OPEN) && !(e->mask & IN_ISDIR))
-                ++opens;
-            p += sizeof(inotify_event) + e->len;
-        }
-    }
-    return opens;
-}
-
 } // namespace
 
 int main()
 {
+    // Measure with an audio device present; without one every deletion of
+    // a sample reports its failed open instead.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     char pattern[] = "/tmp/brisola-keys-XXXXXX";
     if (!mkdtemp(pattern))
         return 1;
@@ -82,19 +68,17 @@ int main()
     theApp.m_pMainWnd = dlg;
     HWND list = dlg->m_lbFiles.m_hWnd;
 
-    int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    inotify_add_watch(watch, root.c_str(), IN_OPEN);
+    FileOpenWatch watch(root);
     const int repeats = kRepeatsPerSecond * kHoldSeconds;
     for (int i = 0; i < repeats; ++i)
         Send(list, WM_KEYDOWN, VK_DOWN);
-    int opensWhileHeld = CountFileOpens(watch);
+    int opensWhileHeld = watch.TakeFileOpens();
     Send(list, WM_KEYUP, VK_DOWN);
-    int opensAfterRelease = CountFileOpens(watch);
+    int opensAfterRelease = watch.TakeFileOpens();
     std::printf("held Down for %d key-downs over %d files: selection at %d (%s)\n", repeats, kFiles,
                 dlg->m_lbFiles.GetCurSel(), static_cast<const char*>(dlg->m_strSampleName));
     std::printf("  files opened while held: %d, at the key-up: %d (goal: 0 and 1)\n", opensWhileHeld,
                 opensAfterRelease);
-    close(watch);
 
     std::vector<double> us;
     for (int i = 0; i < kTimedKeyUps; ++i) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include <string>
 #include <thread>
 
+#include "support/FileOpenWatch.h"
 #include "support/TempTree.h"
 
 #ifndef E2E_REFERENCE_DIR
@@ -285,23 +285,12 @@ TEST_F(E2eTest, HoldingDownProbesOnlyTheFileWhereTheSelectionRests)
         many.WriteFile(name, CanonicalWav(44100, 16, 1, 4));
     }
     Start(many.Root());
-    int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    inotify_add_watch(watch, many.Root().c_str(), IN_OPEN);
+    FileOpenWatch watch(many.Root());
+    ASSERT_TRUE(watch.Ok());
     Shell("xdotool keydown Down; sleep 1.5; xdotool keyup Down");
     ASSERT_TRUE(WaitFor([&] { return Get("name").rfind("f", 0) == 0; })) << "no file selected";
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    int fileOpens = 0;
-    alignas(inotify_event) char buf[1 << 16];
-    for (ssize_t n; (n = read(watch, buf, sizeof buf)) > 0;) {
-        for (char* p = buf; p < buf + n;) {
-            auto* e = reinterpret_cast<inotify_event*>(p);
-            if ((e->mask & IN_OPEN) && !(e->mask & IN_ISDIR))
-                ++fileOpens;
-            p += sizeof(inotify_event) + e->len;
-        }
-    }
-    close(watch);
+    const int fileOpens = watch.TakeFileOpens();
     const int rest = std::stoi(Get("cursel"));
     EXPECT_GT(rest, 5) << "the key did not repeat";
     EXPECT_EQ(Get("selected"), Get("name"));
